@@ -7,10 +7,10 @@
 namespace {
 
 constexpr int iconSide = 32;
-constexpr int cellHeight = 72;
+constexpr int cellHeight = 60;
 
 // One group's items: a column of large icons with their captions under them,
-// each cell as wide as the column so the icons stay centred.
+// each cell as wide as the column so that icon and caption stay centred.
 class IconColumn : public QListWidget
 {
 public:
@@ -29,12 +29,22 @@ public:
         setFrameShape(QFrame::NoFrame);
     }
 
+    void addCell(QListWidgetItem* cell)
+    {
+        cell->setSizeHint(cellSize());
+        addItem(cell);
+    }
+
 protected:
     void resizeEvent(QResizeEvent* event) override
     {
         QListWidget::resizeEvent(event);
-        setGridSize(QSize(viewport()->width(), cellHeight));
+        for (int row = 0; row < count(); ++row)
+            item(row)->setSizeHint(cellSize());
     }
+
+private:
+    QSize cellSize() const { return {viewport()->width(), cellHeight}; }
 };
 
 } // namespace
@@ -73,7 +83,7 @@ void ListBar::addItem(const QString& caption, const QPixmap& icon, int group)
         return;
     auto* item = new QListWidgetItem(QIcon(icon), caption);
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_groups[group - 1].items->addItem(item);
+    static_cast<IconColumn*>(m_groups[group - 1].items)->addCell(item);
 }
 
 int ListBar::groupCount() const
