@@ -59,8 +59,7 @@ Vindaro::Vindaro(QWidget* parent, const qorv::AmbientProperties& ambient)
     setFocusPolicy(Qt::StrongFocus);
     QWidget::setFont(m_font);
     resize(DesignSize);
-    m_image = QImage(textArea().size(), QImage::Format_ARGB32_Premultiplied);
-    m_image.fill(Qt::transparent);
+    growImageTo(textArea().size());
     RedrawLink();
 }
 
@@ -198,15 +197,27 @@ QSize Vindaro::sizeHint() const
     return measuredTextSize();
 }
 
+void Vindaro::growImageTo(QSize size)
+{
+    if (size.width() <= m_image.width() && size.height() <= m_image.height())
+        return;
+    QImage grown(size.expandedTo(m_image.size()), QImage::Format_ARGB32_Premultiplied);
+    grown.fill(Qt::transparent);
+    QPainter(&grown).drawImage(0, 0, m_image);
+    m_image = grown;
+}
+
 void Vindaro::RedrawLink()
 {
+    const QRect cells = textCellsOf(m_font, m_linkText);
+    // The whole text goes into the image, so growing the control later, as
+    // auto-size does below, shows all of it.
+    growImageTo(QSize(cells.right() + 1, cells.bottom() + 1));
     QPainter painter(&m_image);
     const QColor back = colorOf(m_backColor, palette().color(QPalette::Button));
     // The whole of the old text goes, however wide its font drew it.
     if (!m_lastDrawnRect.isEmpty())
         painter.fillRect(m_lastDrawnRect, back);
-
-    const QRect cells = textCellsOf(m_font, m_linkText);
     painter.fillRect(cells, back);
     painter.setFont(m_font);
     painter.setPen(colorOf(m_textColor, palette().color(QPalette::ButtonText)));
@@ -268,13 +279,7 @@ void Vindaro::paintEvent(QPaintEvent*)
 
 void Vindaro::resizeEvent(QResizeEvent*)
 {
-    const QSize area = textArea().size();
-    if (area.width() > m_image.width() || area.height() > m_image.height()) {
-        QImage grown(area.expandedTo(m_image.size()), QImage::Format_ARGB32_Premultiplied);
-        grown.fill(Qt::transparent);
-        QPainter(&grown).drawImage(0, 0, m_image);
-        m_image = grown;
-    }
+    growImageTo(textArea().size());
     emit Resize();
 }
 

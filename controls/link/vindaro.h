@@ -121,6 +121,7 @@ private:
     QRect textArea() const;
     void applyPointer();
     void applyBorder();
+    void growImageTo(QSize size);
     void notify(const QString& name);
 
     qorv::AmbientProperties m_ambient;
