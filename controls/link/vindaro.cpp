@@ -214,11 +214,14 @@ void Vindaro::RedrawLink()
     // auto-size does below, shows all of it.
     growImageTo(QSize(cells.right() + 1, cells.bottom() + 1));
     QPainter painter(&m_image);
-    const QColor back = colorOf(m_backColor, palette().color(QPalette::Button));
-    // The whole of the old text goes, however wide its font drew it.
-    if (!m_lastDrawnRect.isEmpty())
-        painter.fillRect(m_lastDrawnRect, back);
-    painter.fillRect(cells, back);
+    // The whole of the old text goes, however wide its font drew it; the
+    // back colour shows through where it was.
+    if (!m_lastDrawnRect.isEmpty()) {
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        painter.fillRect(m_lastDrawnRect, Qt::transparent);
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    }
+    painter.fillRect(cells, colorOf(m_backColor, palette().color(QPalette::Button)));
     painter.setFont(m_font);
     painter.setPen(colorOf(m_textColor, palette().color(QPalette::ButtonText)));
     painter.drawText(0, QFontMetrics(m_font).ascent(), m_linkText);
