@@ -302,6 +302,18 @@ void RowSet::deleteCurrent()
     m_cachedRow = 0;
 }
 
+void RowSet::deleteAll()
+{
+    Statement(m_connection, QStringLiteral("DELETE FROM %1").arg(quoteIdentifier(m_table))).run();
+    m_editMode = EditMode::None;
+    m_current = 0;
+    m_currentDeleted = false;
+    m_bof = m_eof = true;
+    m_cachedRow = 0;
+    if (m_observer)
+        m_observer->rowChanged(*this);
+}
+
 QVariant RowSet::value(const QString& field) const
 {
     const int index = fieldIndex(field);

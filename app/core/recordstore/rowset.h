@@ -71,6 +71,8 @@ public:
     Bookmark update();
     void cancelUpdate();
     void deleteCurrent();
+    // Removes every row at once: all of them go, or none.
+    void deleteAll();
 
     // The current row's value, or the edit buffer's while an edit is open.
     QVariant value(const QString& field) const;
