@@ -210,15 +210,19 @@ void drawGradient(QImage& surface, int gradientSens, qorv::OleColor start, qorv:
 
     // Band i \ 2 covers rows (or columns) i..i+2 and the next band paints
     // over i+2, so pixel k ends up in band k \ 2.
+    const qsizetype rowBytes = qsizetype(surface.width()) * sizeof(QRgb);
     if (vertical) {
-        for (int y = 0; y < surface.height(); ++y)
-            fillRow(surface, y, 0, surface.width() - 1, rgbOfTableEntry(table[y / 2]));
+        for (int y = 0; y < surface.height(); ++y) {
+            if (y % 2 == 0)
+                fillRow(surface, y, 0, surface.width() - 1, rgbOfTableEntry(table[y / 2]));
+            else
+                std::memcpy(surface.scanLine(y), surface.constScanLine(y - 1), rowBytes);
+        }
         return;
     }
     auto* first = reinterpret_cast<QRgb*>(surface.scanLine(0));
     for (int x = 0; x < surface.width(); ++x)
         first[x] = rgbOfTableEntry(table[x / 2]);
-    const qsizetype rowBytes = qsizetype(surface.width()) * sizeof(QRgb);
     for (int y = 1; y < surface.height(); ++y)
         std::memcpy(surface.scanLine(y), first, rowBytes);
 }

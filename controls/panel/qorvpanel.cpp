@@ -403,7 +403,7 @@ void QorvPanel::onPictureRead(bool ok, const QImage& image)
     m_loadingPicture = false;
 }
 
-qint32 QorvPanel::hwnd()
+qint32 QorvPanel::hwnd() const
 {
     return qint32(quint32(winId()));
 }

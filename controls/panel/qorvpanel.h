@@ -119,7 +119,7 @@ public:
 
     // Stand-ins for the window and device-context handles: the native window
     // id and the persistent image's cache key, both truncated to 32 bits.
-    qint32 hwnd();
+    qint32 hwnd() const;
     qint32 hdc() const;
 
     // Redraws the persistent image from the stored properties.
