@@ -9,7 +9,11 @@
 #include "services.h"
 #include "storeerror.h"
 
+#include "propertybag.h"
+#include "qorvpanel.h"
+
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLocale>
@@ -92,7 +96,9 @@ frmmain::frmmain(Services& services, QWidget* parent)
     : QMainWindow(parent), ui(std::make_unique<Ui::frmmain>()), m_services(services)
 {
     Q_INIT_RESOURCE(frmmain);
+    Q_INIT_RESOURCE(panels);
     ui->setupUi(this);
+    loadPanels();
     setAttribute(Qt::WA_DeleteOnClose, false);
     makeSeparators();
     createStatusPanels();
@@ -120,6 +126,26 @@ frmmain::~frmmain() = default;
 QString frmmain::databasePath() const
 {
     return m_services.programFolder() + u'/' + DatabaseFileName;
+}
+
+void frmmain::loadPanels()
+{
+    for (QorvPanel* panel : {ui->QorvPanel1, ui->QorvPanel2, ui->QorvPanel3, ui->QorvPanel4, ui->QorvPanel5,
+                             ui->QorvPanel6, ui->QorvPanel7}) {
+        QFile stored(u":/frmmain/panels/"_qs + panel->objectName() + u".bag"_qs);
+        std::optional<qorv::PropertyBag> bag;
+        if (stored.open(QIODevice::ReadOnly))
+            bag = qorv::PropertyBag::deserialize(stored.readAll());
+        qorv::AmbientProperties ambient;
+        ambient.userMode = true;
+        ambient.font = font();
+        ambient.displayName = panel->objectName();
+        panel->setAmbientProperties(ambient);
+        if (bag)
+            panel->readProperties(*bag);
+        else
+            panel->initProperties();
+    }
 }
 
 void frmmain::makeSeparators()

@@ -75,6 +75,8 @@ private:
     void modifyByKey(const orvanta::ModifyCommand& command);
     void playDeletionSound();
 
+    // Each panel reads the property set stored with the window definition.
+    void loadPanels();
     void connectHandlers();
     void makeSeparators();
     void createStatusPanels();

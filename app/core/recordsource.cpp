@@ -21,9 +21,10 @@ QToolButton* arrowButton(QWidget* parent, Qt::ArrowType arrow, bool toEnd)
     button->setArrowType(arrow);
     button->setAutoRaise(false);
     if (toEnd)
-        button->setText(arrow == Qt::LeftArrow ? QStringLiteral("|◀") : QStringLiteral("▶|"));
+        button->setText(arrow == Qt::LeftArrow ? QStringLiteral("|<") : QStringLiteral(">|"));
     button->setToolButtonStyle(toEnd ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
     button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    button->setFixedWidth(toEnd ? 20 : 16);
     return button;
 }
 } // namespace

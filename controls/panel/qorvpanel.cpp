@@ -149,7 +149,8 @@ QorvPanel::QorvPanel(const qorv::AmbientProperties& ambient, QWidget* parent)
     setMouseTracking(true);
 
     m_label1 = new QLabel(this);
-    m_label1->setObjectName("Label1");
+    // Named apart from the host's own controls, which often include a Label1.
+    m_label1->setObjectName("QorvPanel.Label1");
     m_label1->setAttribute(Qt::WA_TranslucentBackground);
     m_label1->hide();
     m_label1->move(-20, -20);

@@ -2,6 +2,7 @@
 
 #include "listbar.h"
 #include "popupbutton.h"
+#include "qorvpanel.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -103,6 +104,41 @@ private slots:
             previous = box;
         }
         QCOMPARE(previous->nextInFocusChain(), f.child<QWidget>(u"Text23"_qs));
+    }
+
+    void panelsReadTheirStoredSets_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<int>("borderStyle");
+        QTest::addColumn<QSize>("picture");
+        QTest::addColumn<uint>("gradientStart");
+        QTest::addColumn<uint>("gradientEnd");
+        QTest::newRow("toolbar") << u"QorvPanel1"_qs << 2 << QSize(57, 57) << 8421504u << 14737632u;
+        QTest::newRow("list bar") << u"QorvPanel2"_qs << 3 << QSize(57, 57) << 8421504u << 14737632u;
+        QTest::newRow("tab holder") << u"QorvPanel3"_qs << 1 << QSize(0, 0) << 16711680u << 14737632u;
+        QTest::newRow("page 0") << u"QorvPanel4"_qs << 3 << QSize(57, 57) << 16711680u << 14737632u;
+        QTest::newRow("page 1") << u"QorvPanel5"_qs << 3 << QSize(57, 57) << 8421504u << 14737632u;
+        QTest::newRow("page 2") << u"QorvPanel6"_qs << 3 << QSize(57, 57) << 8421504u << 14737632u;
+        QTest::newRow("banner") << u"QorvPanel7"_qs << 3 << QSize(188, 52) << 16711680u << 16744576u;
+    }
+    void panelsReadTheirStoredSets()
+    {
+        QFETCH(QString, panel);
+        QFETCH(int, borderStyle);
+        QFETCH(QSize, picture);
+        QFETCH(uint, gradientStart);
+        QFETCH(uint, gradientEnd);
+        MainWindowFixture f;
+        f.open();
+        auto* widget = f.child<QorvPanel>(panel);
+        QCOMPARE(int(widget->borderStyle()), borderStyle);
+        QCOMPARE(widget->picture().size(), picture);
+        QCOMPARE(widget->gradientColorStart(), gradientStart);
+        QCOMPARE(widget->gradientColorEnd(), gradientEnd);
+        QVERIFY(!widget->gradientBackColor());
+        QCOMPARE(widget->caption(), QString());
+        // Loading a panel enables what it holds; the photo buttons stay off.
+        QVERIFY(!f.child<QPushButton>(u"Command1"_qs)->isEnabled());
     }
 
     void emptyTableShowsZeroes()

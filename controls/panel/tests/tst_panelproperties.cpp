@@ -130,7 +130,7 @@ private slots:
     {
         QorvPanel panel;
         panel.setCaption("&Hello");
-        auto* label1 = panel.findChild<QLabel*>("Label1");
+        auto* label1 = panel.findChild<QLabel*>("QorvPanel.Label1");
         QVERIFY(label1);
         QCOMPARE(label1->text(), QString("&Hello"));
         QVERIFY(!label1->isVisible());
