@@ -81,6 +81,9 @@ std::unique_ptr<Database> Database::create(const QString& path)
     QFile::remove(building);
     {
         auto connection = std::make_shared<sqlite::Connection>(building, sqlite::Connection::Mode::Create);
+        // Write-ahead logging: readers never block the writer, and a commit
+        // is durable after one sync of the log.
+        connection->exec(QStringLiteral("PRAGMA journal_mode=WAL"));
         connection->exec(QStringLiteral("BEGIN;") + bookkeeping::createSchemaSql() + QStringLiteral("COMMIT;"));
     }
     if (!QFile::rename(building, path)) {

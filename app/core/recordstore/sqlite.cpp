@@ -52,12 +52,19 @@ void Connection::fail(const QString& what) const
 }
 
 Statement::Statement(std::shared_ptr<Connection> connection, const QString& sql)
-    : m_connection(std::move(connection))
+    : m_connection(std::move(connection)), m_sql(sql)
 {
-    const QByteArray utf8 = sql.toUtf8();
-    if (sqlite3_prepare_v3(m_connection->handle(), utf8.constData(), int(utf8.size()),
-                           SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr) != SQLITE_OK)
-        m_connection->fail(sql);
+}
+
+sqlite3_stmt* Statement::prepared()
+{
+    if (!m_stmt) {
+        const QByteArray utf8 = m_sql.toUtf8();
+        if (sqlite3_prepare_v3(m_connection->handle(), utf8.constData(), int(utf8.size()),
+                               SQLITE_PREPARE_PERSISTENT, &m_stmt, nullptr) != SQLITE_OK)
+            m_connection->fail(m_sql);
+    }
+    return m_stmt;
 }
 
 Statement::~Statement()
@@ -67,7 +74,7 @@ Statement::~Statement()
 
 Statement& Statement::bind(int index, qint64 value)
 {
-    if (sqlite3_bind_int64(m_stmt, index, value) != SQLITE_OK)
+    if (sqlite3_bind_int64(prepared(), index, value) != SQLITE_OK)
         m_connection->fail(QStringLiteral("bind"));
     return *this;
 }
@@ -75,7 +82,7 @@ Statement& Statement::bind(int index, qint64 value)
 Statement& Statement::bind(int index, const QString& value)
 {
     const QByteArray utf8 = value.toUtf8();
-    if (sqlite3_bind_text64(m_stmt, index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
+    if (sqlite3_bind_text64(prepared(), index, utf8.constData(), sqlite3_uint64(utf8.size()), SQLITE_TRANSIENT,
                             SQLITE_UTF8) != SQLITE_OK)
         m_connection->fail(QStringLiteral("bind"));
     return *this;
@@ -84,6 +91,7 @@ Statement& Statement::bind(int index, const QString& value)
 Statement& Statement::bind(int index, const QVariant& value)
 {
     int rc = SQLITE_OK;
+    prepared();
     if (value.isNull()) {
         rc = sqlite3_bind_null(m_stmt, index);
     } else if (value.typeId() == QMetaType::QByteArray) {
@@ -101,7 +109,7 @@ Statement& Statement::bind(int index, const QVariant& value)
 
 bool Statement::step()
 {
-    const int rc = sqlite3_step(m_stmt);
+    const int rc = sqlite3_step(prepared());
     if (rc == SQLITE_ROW)
         return true;
     if (rc == SQLITE_DONE)
@@ -121,7 +129,8 @@ void Statement::run()
 
 void Statement::reset()
 {
-    sqlite3_reset(m_stmt);
+    if (m_stmt)
+        sqlite3_reset(m_stmt);
 }
 
 qint64 Statement::int64(int column) const
@@ -144,16 +153,6 @@ QVariant Statement::value(int column) const
         return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(m_stmt, column)));
     }
     }
-}
-
-int Statement::columnCount() const
-{
-    return sqlite3_column_count(m_stmt);
-}
-
-QString Statement::columnName(int column) const
-{
-    return QString::fromUtf8(sqlite3_column_name(m_stmt, column));
 }
 
 QString quoteIdentifier(const QString& name)

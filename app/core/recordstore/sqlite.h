@@ -29,7 +29,8 @@ private:
     QString m_path;
 };
 
-// A prepared statement; reset before each use, finalized with the object.
+// A statement prepared on its first use, so that a row set pays only for
+// the queries it runs; finalized with the object.
 class Statement {
 public:
     Statement(std::shared_ptr<Connection> connection, const QString& sql);
@@ -48,11 +49,12 @@ public:
 
     qint64 int64(int column) const;
     QVariant value(int column) const;
-    int columnCount() const;
-    QString columnName(int column) const;
 
 private:
+    sqlite3_stmt* prepared();
+
     std::shared_ptr<Connection> m_connection;
+    QString m_sql;
     sqlite3_stmt* m_stmt = nullptr;
 };
 
