@@ -302,13 +302,19 @@ void frmmain::reportFailures(const std::function<void()>& command)
 
 // Navigation
 
+bool frmmain::reportEmptyTable()
+{
+    if (rowCount() != 0)
+        return false;
+    m_services.messageBox(u"数据库没有记录！"_qs, MessageIcon::Critical, MessageButtons::Ok, u"记录移动错误"_qs);
+    return true;
+}
+
 void frmmain::mnusjl_Click()
 {
     reportFailures([this] {
-        if (rowCount() == 0) {
-            m_services.messageBox(u"数据库没有记录！"_qs, MessageIcon::Critical, MessageButtons::Ok, u"记录移动错误"_qs);
+        if (reportEmptyTable())
             return;
-        }
         rows().moveFirst();
         if (rows().eof()) {
             m_services.messageBox(u"前面没有记录了,这是第一条记录！"_qs, MessageIcon::Exclamation, MessageButtons::Ok, Notice);
@@ -320,10 +326,8 @@ void frmmain::mnusjl_Click()
 void frmmain::mnusytjl_Click()
 {
     reportFailures([this] {
-        if (rowCount() == 0) {
-            m_services.messageBox(u"数据库没有记录！"_qs, MessageIcon::Critical, MessageButtons::Ok, u"记录移动错误"_qs);
+        if (reportEmptyTable())
             return;
-        }
         if (!rows().bof())
             rows().movePrevious();
         if (rows().bof()) {
@@ -336,10 +340,8 @@ void frmmain::mnusytjl_Click()
 void frmmain::mnuxytjl_Click()
 {
     reportFailures([this] {
-        if (rowCount() == 0) {
-            m_services.messageBox(u"数据库没有记录！"_qs, MessageIcon::Critical, MessageButtons::Ok, u"记录移动错误"_qs);
+        if (reportEmptyTable())
             return;
-        }
         if (!rows().eof())
             rows().moveNext();
         if (rows().eof()) {
@@ -353,10 +355,8 @@ void frmmain::mnuxytjl_Click()
 void frmmain::mnuwjl_Click()
 {
     reportFailures([this] {
-        if (rowCount() == 0) {
-            m_services.messageBox(u"数据库没有记录！"_qs, MessageIcon::Critical, MessageButtons::Ok, u"记录移动错误"_qs);
+        if (reportEmptyTable())
             return;
-        }
         rows().moveLast();
     });
 }

@@ -45,6 +45,8 @@ private:
     void Data1_Error(const QString& message);
     void ctListBar1_ItemClick(int group, int item);
 
+    // Tells the user when there is no row to move to.
+    bool reportEmptyTable();
     void mnusjl_Click();
     void mnusytjl_Click();
     void mnuxytjl_Click();

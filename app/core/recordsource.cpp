@@ -204,6 +204,23 @@ void RecordSource::aboutToUpdate(RowSet& rows)
     }
 }
 
+void RecordSource::rowStored(RowSet&)
+{
+    markBoundControlsUnchanged();
+}
+
+void RecordSource::markBoundControlsUnchanged()
+{
+    for (const Binding& binding : std::as_const(m_bindings)) {
+        if (auto* line = qobject_cast<QLineEdit*>(binding.control))
+            line->setModified(false);
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(binding.control))
+            text->document()->setModified(false);
+        else if (binding.control)
+            binding.control->setProperty(PictureChangedProperty, false);
+    }
+}
+
 void RecordSource::rowChanged(RowSet&)
 {
     showCurrentRow();
@@ -224,17 +241,15 @@ void RecordSource::showCurrentRow()
         }
         if (auto* line = qobject_cast<QLineEdit*>(binding.control)) {
             line->setText(value.toString());
-            line->setModified(false);
         } else if (auto* text = qobject_cast<QPlainTextEdit*>(binding.control)) {
             text->setPlainText(value.toString());
-            text->document()->setModified(false);
         } else if (auto* picture = qobject_cast<QLabel*>(binding.control)) {
             const QByteArray bytes = value.toByteArray();
             QPixmap pixmap;
             pixmap.loadFromData(bytes);
             picture->setPixmap(pixmap);
             picture->setProperty(PictureDataProperty, bytes);
-            picture->setProperty(PictureChangedProperty, false);
         }
     }
+    markBoundControlsUnchanged();
 }

@@ -72,10 +72,12 @@ private:
     void close();
     void showCurrentRow();
     bool boundControlsChanged() const;
+    void markBoundControlsUnchanged();
     void arrowClicked(void (orvanta::RowSet::*move)());
 
     void rowAboutToChange(orvanta::RowSet& rows) override;
     void aboutToUpdate(orvanta::RowSet& rows) override;
+    void rowStored(orvanta::RowSet& rows) override;
     void rowChanged(orvanta::RowSet& rows) override;
 
     QLabel* m_caption;

@@ -294,8 +294,8 @@ void Vindaro::showEvent(QShowEvent*)
 void Vindaro::mousePressEvent(QMouseEvent* event)
 {
     m_pressedInside = rect().contains(event->position().toPoint());
-    short button = vindaro::buttonsOf(event->button());
-    short shift = vindaro::shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->button());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = vindaro::toTwips(event->position().x());
     float y = vindaro::toTwips(event->position().y());
     emit MouseDown(button, shift, x, y);
@@ -303,8 +303,8 @@ void Vindaro::mousePressEvent(QMouseEvent* event)
 
 void Vindaro::mouseReleaseEvent(QMouseEvent* event)
 {
-    short button = vindaro::buttonsOf(event->button());
-    short shift = vindaro::shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->button());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = vindaro::toTwips(event->position().x());
     float y = vindaro::toTwips(event->position().y());
     emit MouseUp(button, shift, x, y);
@@ -326,8 +326,8 @@ void Vindaro::mouseMoveEvent(QMouseEvent* event)
     // Holding the capture lets the move that leaves the control arrive here.
     if (isVisible() && QWidget::mouseGrabber() != this)
         grabMouse();
-    short button = vindaro::buttonsOf(event->buttons());
-    short shift = vindaro::shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->buttons());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = vindaro::toTwips(event->position().x());
     float y = vindaro::toTwips(event->position().y());
     emit MouseMove(button, shift, x, y);
@@ -347,8 +347,8 @@ void Vindaro::mouseMoveEvent(QMouseEvent* event)
 
 void Vindaro::keyPressEvent(QKeyEvent* event)
 {
-    short keyCode = vindaro::keyCodeOf(event->key());
-    short shift = vindaro::shiftOf(event->modifiers());
+    short keyCode = qorv::keyCodeOf(event->key());
+    short shift = qorv::shiftOf(event->modifiers());
     emit KeyDown(keyCode, shift);
     if (!event->text().isEmpty()) {
         short keyAscii = short(event->text().at(0).unicode());
@@ -361,7 +361,7 @@ void Vindaro::keyReleaseEvent(QKeyEvent* event)
     // A held key repeats its KeyDown only; KeyUp comes once, on release.
     if (event->isAutoRepeat())
         return;
-    short keyCode = vindaro::keyCodeOf(event->key());
-    short shift = vindaro::shiftOf(event->modifiers());
+    short keyCode = qorv::keyCodeOf(event->key());
+    short shift = qorv::shiftOf(event->modifiers());
     emit KeyUp(keyCode, shift);
 }

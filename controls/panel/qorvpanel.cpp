@@ -1,5 +1,7 @@
 #include "qorvpanel.h"
 
+#include "hostinput.h"
+
 #include "frmabout.h"
 #include "panelpainting.h"
 #include "panelwindowhook.h"
@@ -103,30 +105,6 @@ std::optional<QImage> pictureOf(const QVariant& value)
     if (value.typeId() == QMetaType::QPixmap)
         return value.value<QPixmap>().toImage();
     return std::nullopt;
-}
-
-short buttonOf(Qt::MouseButtons buttons)
-{
-    short b = 0;
-    if (buttons & Qt::LeftButton)
-        b |= 1;
-    if (buttons & Qt::RightButton)
-        b |= 2;
-    if (buttons & Qt::MiddleButton)
-        b |= 4;
-    return b;
-}
-
-short shiftOf(Qt::KeyboardModifiers modifiers)
-{
-    short s = 0;
-    if (modifiers & Qt::ShiftModifier)
-        s |= 1;
-    if (modifiers & Qt::ControlModifier)
-        s |= 2;
-    if (modifiers & Qt::AltModifier)
-        s |= 4;
-    return s;
 }
 
 } // namespace
@@ -527,8 +505,8 @@ void QorvPanel::resizeEvent(QResizeEvent*)
 
 void QorvPanel::mousePressEvent(QMouseEvent* event)
 {
-    short button = buttonOf(event->button());
-    short shift = shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->button());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = float(event->position().x());
     float y = float(event->position().y());
     emit MouseDown(button, shift, x, y);
@@ -536,8 +514,8 @@ void QorvPanel::mousePressEvent(QMouseEvent* event)
 
 void QorvPanel::mouseMoveEvent(QMouseEvent* event)
 {
-    short button = buttonOf(event->buttons());
-    short shift = shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->buttons());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = float(event->position().x());
     float y = float(event->position().y());
     emit MouseMove(button, shift, x, y);
@@ -545,8 +523,8 @@ void QorvPanel::mouseMoveEvent(QMouseEvent* event)
 
 void QorvPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    short button = buttonOf(event->button());
-    short shift = shiftOf(event->modifiers());
+    short button = qorv::buttonsOf(event->button());
+    short shift = qorv::shiftOf(event->modifiers());
     float x = float(event->position().x());
     float y = float(event->position().y());
     emit MouseUp(button, shift, x, y);

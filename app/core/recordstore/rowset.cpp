@@ -124,22 +124,19 @@ qint64 RowSet::neighbour(Statement& query, qint64 from)
 
 void RowSet::moveFirst()
 {
-    leaveCurrentRow();
-    if (const auto first = singleInt(*m_first)) {
-        goTo(*first);
-    } else {
-        m_current = 0;
-        m_bof = m_eof = true;
-    }
-    if (m_observer)
-        m_observer->rowChanged(*this);
+    moveToEnd(*m_first);
 }
 
 void RowSet::moveLast()
 {
+    moveToEnd(*m_last);
+}
+
+void RowSet::moveToEnd(Statement& endQuery)
+{
     leaveCurrentRow();
-    if (const auto last = singleInt(*m_last)) {
-        goTo(*last);
+    if (const auto row = singleInt(endQuery)) {
+        goTo(*row);
     } else {
         m_current = 0;
         m_bof = m_eof = true;
@@ -278,6 +275,8 @@ RowSet::Bookmark RowSet::update()
     const bool wasNew = m_editMode == EditMode::AddNew;
     m_editMode = EditMode::None;
     m_cachedRow = 0;
+    if (m_observer)
+        m_observer->rowStored(*this);
     if (wasNew && m_observer)
         m_observer->rowChanged(*this);
     return written;

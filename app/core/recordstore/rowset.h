@@ -25,6 +25,8 @@ public:
     virtual void rowAboutToChange(RowSet&) {}
     // Before an update writes its edit buffer; bound values go into it here.
     virtual void aboutToUpdate(RowSet&) {}
+    // After an update stored the edit buffer.
+    virtual void rowStored(RowSet&) {}
     // After the current row changed (or a new row was started).
     virtual void rowChanged(RowSet&) {}
 };
@@ -82,6 +84,7 @@ private:
     int fieldIndex(const QString& field) const;
     QVariant storable(int index) const;
     qint64 neighbour(sqlite::Statement& query, qint64 from);
+    void moveToEnd(sqlite::Statement& endQuery);
     void goTo(qint64 rowid);
     void leaveCurrentRow();
     const QVector<QVariant>& currentValues() const;

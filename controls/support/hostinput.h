@@ -2,7 +2,7 @@
 
 #include <Qt>
 
-namespace vindaro {
+namespace qorv {
 
 // Mouse buttons as the host's events number them: 1 left, 2 right, 4 middle.
 short buttonsOf(Qt::MouseButtons buttons);
@@ -11,4 +11,4 @@ short shiftOf(Qt::KeyboardModifiers modifiers);
 // The host's virtual key code of a Qt key, 0 for keys it has no code for.
 short keyCodeOf(int qtKey);
 
-} // namespace vindaro
+} // namespace qorv

@@ -3,7 +3,7 @@
 #include <array>
 #include <utility>
 
-namespace vindaro {
+namespace qorv {
 
 short buttonsOf(Qt::MouseButtons buttons)
 {
@@ -51,4 +51,4 @@ short keyCodeOf(int qtKey)
     return 0;
 }
 
-} // namespace vindaro
+} // namespace qorv
