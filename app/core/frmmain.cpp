@@ -99,7 +99,6 @@ frmmain::frmmain(Services& services, QWidget* parent)
     Q_INIT_RESOURCE(panels);
     ui->setupUi(this);
     loadPanels();
-    setAttribute(Qt::WA_DeleteOnClose, false);
     makeSeparators();
     createStatusPanels();
     ui->Label23->adjustSize();
@@ -111,8 +110,9 @@ frmmain::frmmain(Services& services, QWidget* parent)
         else
             ui->Data1->bind(field(contactField.number), contactField.name);
     }
-    for (int number = 1; number <= FieldCount; ++number)
-        (number == FieldCount ? static_cast<QWidget*>(ui->Text23) : field(number))->installEventFilter(this);
+    for (int number = 1; number < FieldCount; ++number)
+        field(number)->installEventFilter(this);
+    ui->Text23->installEventFilter(this);
     ui->Text23->viewport()->installEventFilter(this);
     connectHandlers();
     m_bannerLeft = ui->Label23->x() * TwipsPerPixel;
