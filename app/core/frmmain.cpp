@@ -503,10 +503,6 @@ void frmmain::find(const FindCommand& command)
     ui->SSTab1->setCurrentIndex(GeneralPage);
     const QString text = m_services.inputBox(command.prompt, command.title, command.defaultText);
     reportFailures([&] {
-        if (!ui->Data1->recordset()) {
-            m_services.messageBox(command.notFound, MessageIcon::Information, MessageButtons::Ok, Notice);
-            return;
-        }
         rows().findFirst(Criteria::equals(command.field, text));
         if (rows().noMatch())
             m_services.messageBox(command.notFound, MessageIcon::Information, MessageButtons::Ok, Notice);

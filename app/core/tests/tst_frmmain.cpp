@@ -286,6 +286,11 @@ private slots:
         f.trigger(u"mnusave"_qs);
         f.trigger(u"mnudelall"_qs);
         QCOMPARE(f.services.messages[1].text, NoRecords);
+        f.services.inputAnswers.push_back(u"陈XX"_qs);
+        f.trigger(u"mnuaxmcx"_qs);
+        const Message& notOpen = f.services.messages.last();
+        QVERIFY2(notOpen.text.contains(u"没有打开"_qs) && notOpen.text.contains(f.databasePath()), qPrintable(notOpen.text));
+        QCOMPARE(notOpen.icon, MessageIcon::Critical);
         QCOMPARE(digest(f.databasePath()), before);
     }
 
